@@ -1,0 +1,14 @@
+// UTF-8 and UTF-16 conversions for the host side (POSIX paths, test output).
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace spandle {
+
+// Unpaired surrogates become U+FFFD.
+std::string ToUtf8(std::u16string_view text);
+// Invalid bytes become U+FFFD.
+std::u16string FromUtf8(std::string_view text);
+
+}  // namespace spandle

@@ -1,0 +1,19 @@
+// A picture showing an icon stretched to its bounds.
+#pragma once
+
+#include "widgets/Control.h"
+
+namespace widgets {
+
+class IconPicture : public Control {
+public:
+    void Create(HWND parent, HICON icon, const Bounds& bounds);
+
+protected:
+    void Paint(HDC dc, const RECT& client) override;
+
+private:
+    HICON icon_ = nullptr;
+};
+
+}  // namespace widgets
