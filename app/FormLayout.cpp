@@ -85,6 +85,7 @@ void TFormSpandle::CreateReportPage(HWND page) {
     RzPageControl1.AddPage(L"网格");
     RzPageControl1.AddPage(L"饼图");
     RzPageControl1.AddPage(L"摘要");
+    CreateGrid(RzPageControl1.Page(TabGrid).Handle());
 }
 
 void TFormSpandle::CreateAboutPage(HWND page) {
@@ -111,6 +112,7 @@ void TFormSpandle::LayoutControls() {
     RECT page = RzPageControlMain.Page(TabReport).ClientRect();
     Panel1.SetPixelBounds({0, 0, page.right, Scale(kPanel1Height)});
     RzPageControl1.SetPixelBounds({0, Scale(kPanel1Height), page.right, page.bottom});
+    vts.SetPixelBounds(RzPageControl1.Page(TabGrid).ClientRect());
 }
 
 }  // namespace app
