@@ -4,8 +4,9 @@
 // file type only (the disk is never touched), and each extension is asked for once.
 #pragma once
 
-#include <commctrl.h>
 #include <windows.h>
+
+#include <commctrl.h>
 
 #include <string>
 #include <unordered_map>

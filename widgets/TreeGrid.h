@@ -5,8 +5,9 @@
 // expanding and collapsing cost the same with a thousand rows or ten million.
 #pragma once
 
-#include <commctrl.h>
 #include <windows.h>
+
+#include <commctrl.h>
 
 #include <memory>
 #include <string>
