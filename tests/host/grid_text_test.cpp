@@ -144,15 +144,26 @@ TEST(CompareNames, FoldOnlyAsciiLettersAndCompareCodePageBytes) {
 TEST_F(GridTextTest, TheModelsOrderAgreesWithTheComparison) {
     spandle::TreeModel names{gbk};
     const NodeIndex r = names.AddRoot(u"R", kFolder);
-    const std::u16string list[] = {u"_a", u"张", u"a", u"阿", u"A", u"李", u"b"};
+    // Long names share more than the 16 bytes the sort keeps beside each place.
+    const std::u16string list[] = {u"_a",
+                                   u"张",
+                                   u"a_long_common_prefix_x",
+                                   u"a",
+                                   u"阿",
+                                   u"A",
+                                   u"A_LONG_COMMON_PREFIX_W",
+                                   u"李",
+                                   u"a_long_common_prefix",
+                                   u"b"};
+    constexpr uint32_t n = std::size(list);
     std::vector<spandle::NewNode> children;
     for (const auto& n : list) children.push_back({n, 0, 0, 0});
     const NodeIndex first = names.AppendChildren(r, children);
-    for (uint32_t i = 0; i < 7; ++i) names.AddSize(first + i, (i * 37) % 11);
+    for (uint32_t i = 0; i < n; ++i) names.AddSize(first + i, (i * 37) % 11);
     for (int column : {0, 1}) {
         for (bool ascending : {true, false}) {
             names.SetSort({static_cast<spandle::SortColumn>(column), ascending});
-            for (uint32_t i = 0; i + 1 < 7; ++i) {
+            for (uint32_t i = 0; i + 1 < n; ++i) {
                 const int c = CompareNodes(names, gbk, names.DisplayChild(r, i),
                                            names.DisplayChild(r, i + 1), column);
                 EXPECT_TRUE(ascending ? c <= 0 : c >= 0) << column << " " << i;
@@ -161,8 +172,10 @@ TEST_F(GridTextTest, TheModelsOrderAgreesWithTheComparison) {
     }
     names.SetSort({spandle::SortColumn::Name, true});
     std::u16string order;
-    for (uint32_t i = 0; i < 7; ++i) (order += names.Name(names.DisplayChild(r, i))) += u" ";
-    EXPECT_EQ(order, u"A a b _a 阿 李 张 ");  // A and a tie; the UTF-16 text decides
+    for (uint32_t i = 0; i < n; ++i) (order += names.Name(names.DisplayChild(r, i))) += u" ";
+    EXPECT_EQ(order,
+              u"A a a_long_common_prefix A_LONG_COMMON_PREFIX_W a_long_common_prefix_x b _a 阿 李 "
+              u"张 ");  // A and a tie; the UTF-16 text decides
     EXPECT_EQ(CompareNodes(names, gbk, first, first + 1, kColumnSizeText), 0);
 }
 
