@@ -86,6 +86,7 @@ void TFormSpandle::CreateReportPage(HWND page) {
     RzPageControl1.AddPage(L"网格");
     RzPageControl1.AddPage(L"饼图");
     RzPageControl1.AddPage(L"摘要");
+    CreateGrid(RzPageControl1.Page(TabGrid).Handle());
 }
 
 void TFormSpandle::CreateAboutPage(HWND page) {
@@ -112,6 +113,7 @@ void TFormSpandle::LayoutControls() {
     RECT page = RzPageControlMain.Page(TabReport).ClientRect();
     Panel1.SetPixelBounds({0, 0, page.right, Scale(kPanel1Height)});
     RzPageControl1.SetPixelBounds({0, Scale(kPanel1Height), page.right, page.bottom});
+    vts.SetPixelBounds(RzPageControl1.Page(TabGrid).ClientRect());
     // The Options page's bands are aligned to the top and as wide as the page.
     const int y1 = Scale(41), y2 = y1 + Scale(160), y3 = y2 + Scale(41);
     Panel3.SetPixelBounds({0, 0, page.right, y1});
