@@ -12,7 +12,9 @@ using widgets::FontSpec;
 const FontSpec kFormFont{L"Arial", -11};
 constexpr int kToolbarHeight = 68, kStatusHeight = 21, kPanel1Height = 104;
 
-widgets::Label::Style Plain() { return {kFormFont, std::nullopt, false}; }
+widgets::Label::Style Plain() {
+    return {kFormFont, std::nullopt, false};
+}
 
 }  // namespace
 
@@ -85,6 +87,8 @@ void TFormSpandle::CreateReportPage(HWND page) {
     RzPageControl1.AddPage(L"网格");
     RzPageControl1.AddPage(L"饼图");
     RzPageControl1.AddPage(L"摘要");
+    PiePage.Create(RzPageControl1.Page(TabPie).Handle());
+    SummaryPage.Create(RzPageControl1.Page(TabSummary).Handle());
 }
 
 void TFormSpandle::CreateAboutPage(HWND page) {
@@ -111,6 +115,8 @@ void TFormSpandle::LayoutControls() {
     RECT page = RzPageControlMain.Page(TabReport).ClientRect();
     Panel1.SetPixelBounds({0, 0, page.right, Scale(kPanel1Height)});
     RzPageControl1.SetPixelBounds({0, Scale(kPanel1Height), page.right, page.bottom});
+    PiePage.Layout();
+    SummaryPage.Layout();
 }
 
 }  // namespace app

@@ -15,6 +15,8 @@
 #include "scan/Scanner.h"
 #include "scan/TreeModel.h"
 #include "scan/Win32DirectoryReader.h"
+#include "views/FolderPiePage.h"
+#include "views/VolumeSummaryPage.h"
 #include "widgets/BitButton.h"
 #include "widgets/IconPicture.h"
 #include "widgets/Label.h"
@@ -71,8 +73,9 @@ public:
     void BTNCancelClick();
     void Timer1Timer();
     void RzBtnDirectoryClick();
-    // Filled by the pie and summary pages.
-    void ShowVolumeSummary(const std::wstring& drive);
+    // Filled by the pie and summary pages. An empty path clears the summary; any other
+    // describes the volume that holds it.
+    void ShowVolumeSummary(const std::wstring& path);
     void FillFolderPie(spandle::NodeIndex node);
 
     std::wstring HelpFilePath() const;
@@ -92,6 +95,8 @@ public:
     widgets::Label Label3, LabCur, Label7, Label9, Label8, Label10, Label14, Label13, Label15;
     widgets::BitButton RzBtnDirectory, BTNRun, BTNCancel;
     widgets::PageControl RzPageControl1;
+    views::FolderPiePage PiePage;
+    views::VolumeSummaryPage SummaryPage;
     widgets::IconPicture Image2;
     widgets::Label Label1, Label2, Label5, Label6;
     widgets::UrlLabel RzURLLabel4, RzURLLabel1;
