@@ -21,7 +21,7 @@ widgets::PieChartStyle Chart1Style() {
 void VolumeSummaryPage::Create(HWND page) {
     const widgets::Label::Style plain{kFont, std::nullopt, false};
     Label11.Create(page, L"", 0, 0, plain);
-    GroupBox1.Create(page, L"卷摘要", {0, kSpacerHeight, 10, kGroupHeight}, kFont);
+    GroupBox1.Create(page, L"卷摘要", {0, kSpacerHeight, 10, kGroupHeight});
     HWND box = GroupBox1.Handle();
     struct Row {
         widgets::Label &caption, &value;

@@ -1,22 +1,17 @@
-// A framed group of controls with its caption in the frame's top edge, in the look's group
-// colours. Its children are placed in its own client coordinates.
+// A framed group of controls with an optional caption in the frame's top edge.
 #pragma once
 
 #include "widgets/Control.h"
-#include "widgets/Fonts.h"
 
 namespace widgets {
 
 class GroupBox : public Control {
-  public:
-    void Create(HWND parent, const std::wstring& caption, const Bounds& bounds,
-                const FontSpec& font);
+public:
+    void Create(HWND parent, const std::wstring& caption, const Bounds& bounds);
 
-  protected:
+protected:
+    void PaintBackground(HDC dc, const RECT& client) override;
     void Paint(HDC dc, const RECT& client) override;
-
-  private:
-    FontSpec font_;
 };
 
 }  // namespace widgets
