@@ -19,6 +19,8 @@
 #include "scan/Scanner.h"
 #include "scan/TreeModel.h"
 #include "scan/Win32DirectoryReader.h"
+#include "views/FolderPiePage.h"
+#include "views/VolumeSummaryPage.h"
 #include "views/GridOwner.h"
 #include "views/ImageListEx.h"
 #include "views/ModelRows.h"
@@ -87,8 +89,9 @@ public:
     void BTNCancelClick();
     void Timer1Timer();
     void RzBtnDirectoryClick();
-    // Filled by the pie and summary pages.
-    void ShowVolumeSummary(const std::wstring& drive);
+    // Filled by the pie and summary pages. An empty path clears the summary; any other
+    // describes the volume that holds it.
+    void ShowVolumeSummary(const std::wstring& path);
     void FillFolderPie(spandle::NodeIndex node);
 
     // Settings and the Options page.
@@ -136,6 +139,8 @@ public:
     widgets::Label Label3, LabCur, Label7, Label9, Label8, Label10, Label14, Label13, Label15;
     widgets::BitButton RzBtnDirectory, BTNRun, BTNCancel;
     widgets::PageControl RzPageControl1;
+    views::FolderPiePage PiePage;
+    views::VolumeSummaryPage SummaryPage;
     widgets::Panel Panel3, Panel2;
     widgets::GlyphPicture Image5, Image4;
     widgets::Label Label4, Label12;

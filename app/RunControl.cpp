@@ -51,7 +51,7 @@ void TFormSpandle::BTNRunClick() {
     Label9.SetText(L"0");
     Label10.SetText(L"0");
     ::SetTimer(hwnd_, kTimer1, 1000, nullptr);
-    ShowVolumeSummary(FPath.substr(0, 1));
+    ShowVolumeSummary(FPath);
     AnalyzeFolder(FPath);
     if (lastRunFailed_)
         Label13.SetText(L"");
