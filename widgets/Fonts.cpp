@@ -7,27 +7,27 @@
 
 namespace widgets {
 
-HFONT GetFont(const FontSpec& spec) {
+HFONT GetFont(const FontSpec& font) {
     using Key = std::tuple<std::wstring, int, bool, bool>;
     static std::map<Key, HFONT> fonts;
-    const Key key{spec.face, spec.height, spec.bold, spec.underline};
+    const Key key{font.face, font.height, font.bold, font.underline};
     if (auto it = fonts.find(key); it != fonts.end()) return it->second;
     LOGFONTW lf{};
-    lf.lfHeight = Scale(spec.height);
-    lf.lfWeight = spec.bold ? FW_BOLD : FW_NORMAL;
-    lf.lfUnderline = spec.underline;
+    lf.lfHeight = Scale(font.height);
+    lf.lfWeight = font.bold ? FW_BOLD : FW_NORMAL;
+    lf.lfUnderline = font.underline;
     // DEFAULT_CHARSET lets the font mapper link in CJK glyphs the Latin face lacks.
     lf.lfCharSet = DEFAULT_CHARSET;
     lf.lfQuality = CLEARTYPE_QUALITY;
-    lstrcpynW(lf.lfFaceName, spec.face.c_str(), LF_FACESIZE);
+    lstrcpynW(lf.lfFaceName, font.face.c_str(), LF_FACESIZE);
     HFONT font = ::CreateFontIndirectW(&lf);
     fonts.emplace(key, font);
     return font;
 }
 
-SIZE MeasureText(const FontSpec& spec, const std::wstring& text, UINT format) {
+SIZE MeasureText(const FontSpec& font, const std::wstring& text, UINT format) {
     HDC dc = ::GetDC(nullptr);
-    HGDIOBJ old = ::SelectObject(dc, GetFont(spec));
+    HGDIOBJ old = ::SelectObject(dc, GetFont(font));
     RECT r{0, 0, 0, 0};
     ::DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, format | DT_CALCRECT);
     ::SelectObject(dc, old);

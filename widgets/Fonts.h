@@ -13,9 +13,9 @@ struct FontSpec {
     bool underline = false;
 };
 
-// Shared, created once per spec and kept for the life of the program.
-HFONT GetFont(const FontSpec& spec);
+// Shared, created once per font description and kept for the life of the program.
+HFONT GetFont(const FontSpec& font);
 
-SIZE MeasureText(const FontSpec& spec, const std::wstring& text, UINT format = DT_SINGLELINE);
+SIZE MeasureText(const FontSpec& font, const std::wstring& text, UINT format = DT_SINGLELINE);
 
 }  // namespace widgets
