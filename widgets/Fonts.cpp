@@ -20,9 +20,9 @@ HFONT GetFont(const FontSpec& font) {
     lf.lfCharSet = DEFAULT_CHARSET;
     lf.lfQuality = CLEARTYPE_QUALITY;
     lstrcpynW(lf.lfFaceName, font.face.c_str(), LF_FACESIZE);
-    HFONT font = ::CreateFontIndirectW(&lf);
-    fonts.emplace(key, font);
-    return font;
+    HFONT created = ::CreateFontIndirectW(&lf);
+    fonts.emplace(key, created);
+    return created;
 }
 
 SIZE MeasureText(const FontSpec& font, const std::wstring& text, UINT format) {
