@@ -113,7 +113,7 @@ bool TFormSpandle::ScanTree(const std::wstring& folder) {
         return false;
     }
     scanActive_ = false;
-    return true;
+    return !scanner_.Failed();
 }
 
 void TFormSpandle::WaitForScan() {

@@ -39,6 +39,7 @@ bool Scanner::Start(std::u16string_view rootPath, TreeModel& model, const Direct
     reader_ = &reader;
     options_ = std::move(options);
     cancel_ = false;
+    failed_ = false;
     added_ = 0;
     SetCurrentFolder(u"");
     const unsigned workers =
@@ -85,7 +86,13 @@ void Scanner::Work() {
     if (options_.threadInit) options_.threadInit();
     WorkerBuffers buffers;
     WorkItem item;
-    while (TakeWork(item)) ScanFolder(item, buffers);
+    try {
+        while (TakeWork(item)) ScanFolder(item, buffers);
+    } catch (const std::exception&) {
+        // Out of memory, say: the whole scan stops and reports it; the tree is not usable.
+        failed_ = true;
+        Cancel();
+    }
     std::function<void()> onDone;
     {
         std::lock_guard lock(mutex_);

@@ -63,6 +63,9 @@ class Scanner {
     void Cancel();
     bool Done() const { return done_.load(); }
     bool Cancelled() const { return cancel_.load(); }
+    // Whether a worker met an error (an exception) and stopped the scan; the tree is then
+    // incomplete in no defined way and must not be shown.
+    bool Failed() const { return failed_.load(); }
     // Waits until the scan is done or the timeout passes; returns Done().
     bool Wait(std::chrono::milliseconds timeout);
     // Entries (files and folders) added so far; the root does not count.
@@ -95,6 +98,7 @@ class Scanner {
     unsigned running_ = 0;
 
     std::atomic<bool> cancel_{false};
+    std::atomic<bool> failed_{false};
     std::atomic<bool> done_{true};
     std::atomic<uint64_t> added_{0};
     std::condition_variable doneChanged_;

@@ -27,6 +27,22 @@ private:
     spandle::SyntheticReader inner_;
 };
 
+// Runs out of memory on the second folder it lists.
+class FailingReader final : public spandle::DirectoryReader {
+public:
+    FailingReader(std::u16string root, spandle::SyntheticShape shape) : inner_(std::move(root), shape) {}
+    char16_t Separator() const override { return u'\\'; }
+    spandle::ListStatus List(std::u16string_view path, const std::atomic<bool>& stop,
+                             spandle::DirectoryListing& out) const override {
+        if (calls_++ == 1) throw std::bad_alloc();
+        return inner_.List(path, stop, out);
+    }
+
+private:
+    spandle::SyntheticReader inner_;
+    mutable std::atomic<int> calls_{0};
+};
+
 std::u16string U16(const std::wstring& text) { return std::u16string(text.begin(), text.end()); }
 
 // Every folder holds exactly the sum of what lies directly inside it.
@@ -159,6 +175,20 @@ TEST_F(RunControl, RequestsDuringAScanAreRefusedAndTheScanGoesOn) {
     EXPECT_EQ(form->Model().Count() - 1,
               spandle::SyntheticReader(U16(temp.Path()), shape).Expected().entries);
     ExpectConsistent(form->Model());
+}
+
+TEST_F(RunControl, AFailingScanEmptiesTheTreeAndReportsThePath) {
+    TempFolder temp;
+    FailingReader reader(U16(temp.Path()), spandle::SyntheticShape{});
+    UseReader(reader);
+    form->FPath = temp.Path();
+    form->BTNRun.PerformClick();
+    ASSERT_EQ(services.messages.size(), 1u);
+    EXPECT_EQ(services.messages[0].text, L"扫描文件夹错误!\r" + temp.Path() + L"\\");
+    EXPECT_EQ(services.messages[0].type, static_cast<UINT>(MB_OK | MB_ICONERROR));
+    EXPECT_EQ(form->Model().Root(), spandle::kNoNode);
+    EXPECT_EQ(form->Label13.Text(), L"");  // a failed run is not reported as done
+    EXPECT_TRUE(form->BTNRun.Enabled());
 }
 
 TEST_F(RunControl, TheTimerCountsMinutesAndSeconds) {
