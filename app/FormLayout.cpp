@@ -23,6 +23,7 @@ void TFormSpandle::CreateControls() {
     RzPageControlMain.AddPage(L"选项");
     RzPageControlMain.AddPage(L"关于");
     CreateReportPage(RzPageControlMain.Page(TabReport).Handle());
+    CreateOptionsPage(RzPageControlMain.Page(TabOptions).Handle());
     CreateAboutPage(RzPageControlMain.Page(TabAbout).Handle());
     AppStatusBar.Create(hwnd_, {0, kToolbarHeight + 516, 848, kStatusHeight});
     LayoutControls();
@@ -45,7 +46,7 @@ void TFormSpandle::CreateToolbar() {
     RzToolbar1.AddSpacer(widgets::ToolBar::Spacer::Plain, 67);
     const int labelRight = RzToolbar1.NextLeft(82) + 82;
     LabVer.Create(RzToolbar1.Handle(), kVersionText, labelRight, RzToolbar1.Top() + 22,
-                  {kFormFont, std::nullopt, true});
+                  {kFormFont, std::nullopt, true, true});
     TBAnalysis.SetDown(true);
 
     TBAnalysis.OnClick([this] { TBAnalysisClick(); });
@@ -111,6 +112,12 @@ void TFormSpandle::LayoutControls() {
     RECT page = RzPageControlMain.Page(TabReport).ClientRect();
     Panel1.SetPixelBounds({0, 0, page.right, Scale(kPanel1Height)});
     RzPageControl1.SetPixelBounds({0, Scale(kPanel1Height), page.right, page.bottom});
+    // The Options page's bands are aligned to the top and as wide as the page.
+    const int y1 = Scale(41), y2 = y1 + Scale(160), y3 = y2 + Scale(41);
+    Panel3.SetPixelBounds({0, 0, page.right, y1});
+    GroupBox3.SetPixelBounds({0, y1, page.right, y2});
+    Panel2.SetPixelBounds({0, y2, page.right, y3});
+    GroupBox2.SetPixelBounds({0, y3, page.right, page.bottom});
 }
 
 }  // namespace app

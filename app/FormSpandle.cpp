@@ -10,6 +10,7 @@
 #include "resources/resource.h"
 #include "widgets/Accelerators.h"
 #include "widgets/Dpi.h"
+#include "widgets/Skins.h"
 
 namespace app {
 namespace {
@@ -45,6 +46,7 @@ void ReportException(HWND owner, const std::exception& error) {
 
 TFormSpandle::TFormSpandle(FormOptions options) : options_(std::move(options)) {
     icon_ = ::LoadIconW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_SPANDLE));
+    widgets::SetCurrentLook(widgets::SkinLook(1));  // the look the window is designed in
     CreateWindowFrame();
     widgets::SetErrorReporter([this](const std::exception& e) { ReportException(hwnd_, e); });
     CreateControls();
@@ -121,12 +123,14 @@ void TFormSpandle::RunCreateSteps() {
     next();
     AssignMessageTexts();
     next();
+    LoadSettings();
+    next();
     RzURLLabel4.SetHint(FHomeUrl);
     RzURLLabel4.SetText(FHomeUrl);
     RzURLLabel4.SetAddress(FHomeUrl);
+    next();
+    ReadCommandLine();
 }
-
-void TFormSpandle::FormActivate() {}
 
 bool TFormSpandle::ScanRunning() const { return !BTNRun.Enabled() && BTNCancel.Visible(); }
 
@@ -191,6 +195,9 @@ LRESULT TFormSpandle::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_ACTIVATE:
             if (LOWORD(wParam) != WA_INACTIVE) FormActivate();
             break;
+        case WM_DROPFILES:
+            WMDropFiles(reinterpret_cast<HDROP>(wParam));
+            return 0;
         case WM_TIMER:
             if (wParam == 1) Timer1Timer();
             return 0;

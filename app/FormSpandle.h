@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <shellapi.h>
+
 #include <array>
 #include <cstdint>
 #include <functional>
@@ -16,6 +18,9 @@
 #include "scan/TreeModel.h"
 #include "scan/Win32DirectoryReader.h"
 #include "widgets/BitButton.h"
+#include "widgets/CheckBox.h"
+#include "widgets/GroupBox.h"
+#include "widgets/SkinPreview.h"
 #include "widgets/IconPicture.h"
 #include "widgets/Label.h"
 #include "widgets/PageControl.h"
@@ -34,7 +39,12 @@ struct FormOptions {
     bool quitOnClose = true;                     // closing the window ends the message loop
     const spandle::DirectoryReader* reader = nullptr;  // none: the file system's
     unsigned scanWorkers = 0;                          // 0: one per core, 2 to 8
+    std::wstring settingsPath;                         // none: "Spandle.ini" beside the program
+    std::function<void(const wchar_t* key)> onSettingWritten;  // after each key written
 };
+
+// The application's default error report: the error's text in a box captioned with the title.
+void ReportException(HWND owner, const std::exception& error);
 
 class TFormSpandle {
 public:
@@ -75,6 +85,21 @@ public:
     void ShowVolumeSummary(const std::wstring& drive);
     void FillFolderPie(spandle::NodeIndex node);
 
+    // Settings and the Options page.
+    void LoadSettings();
+    void SaveSetting(int32_t code);
+    void CBAutoClick();
+    void CB1Click(widgets::CheckBox& sender);
+    void RadioButton1Click(widgets::RadioButton& sender);
+    std::wstring SettingsPath() const;
+    // The grid's column option sets: shown 0x8FF, hidden 0x87F (without the visible bit).
+    static constexpr uint32_t kColumnShown = 0x8FF, kColumnHidden = 0x87F;
+    uint32_t ColumnOptions(int column) const { return columnOptions_[static_cast<size_t>(column)]; }
+    // Explorer integration.
+    void BTNAddRegClick();
+    void BTNDelRegClick();
+    void WMDropFiles(HDROP drop);
+
     std::wstring HelpFilePath() const;
     // The busy state of the report page: Run disabled and Cancel shown.
     bool ScanRunning() const;
@@ -92,6 +117,15 @@ public:
     widgets::Label Label3, LabCur, Label7, Label9, Label8, Label10, Label14, Label13, Label15;
     widgets::BitButton RzBtnDirectory, BTNRun, BTNCancel;
     widgets::PageControl RzPageControl1;
+    widgets::Panel Panel3, Panel2;
+    widgets::GlyphPicture Image5, Image4;
+    widgets::Label Label4, Label12;
+    widgets::GroupBox GroupBox3, GroupBox4, GroupBox2;
+    widgets::CheckBox CBAuto, CB1, CB2, CB3, CB4, CB5, CB6;
+    widgets::BitButton BTNAddReg, BTNDelReg;
+    widgets::SkinPreview Image6, Image7, Image8, Image12, Image13, Image14;
+    widgets::RadioButton RadioButton1, RadioButton2, RadioButton3, RadioButton4, RadioButton5,
+        RadioButton6;
     widgets::IconPicture Image2;
     widgets::Label Label1, Label2, Label5, Label6;
     widgets::UrlLabel RzURLLabel4, RzURLLabel1;
@@ -123,6 +157,20 @@ private:
     void CreateToolbar();
     void CreateReportPage(HWND page);
     void CreateAboutPage(HWND page);
+    void CreateOptionsPage(HWND page);
+    void CreateSkinGroup(HWND page);
+    void ReadCommandLine();
+    void ApplySkin(int32_t number);
+    void ShowColumn(int column, bool shown);
+    // Runs a handler the way the message loop would: an error is reported, then start-up goes on.
+    template <typename F>
+    void Guarded(F&& handler) {
+        try {
+            handler();
+        } catch (const std::exception& error) {
+            ReportException(hwnd_, error);
+        }
+    }
     void LayoutControls();
     void AssignMessageTexts();
     void RunCreateSteps();
@@ -142,11 +190,10 @@ private:
     spandle::Scanner scanner_;
     bool scanActive_ = false;
     bool lastRunFailed_ = false;
+    std::array<uint32_t, 7> columnOptions_{kColumnShown, kColumnShown, kColumnShown, kColumnShown,
+                                           kColumnShown, kColumnShown, kColumnShown};
     HICON icon_ = nullptr;
 };
-
-// The application's default error report: the error's text in a box captioned with the title.
-void ReportException(HWND owner, const std::exception& error);
 
 // An error whose text is shown as it stands.
 class AppError : public std::exception {

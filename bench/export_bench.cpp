@@ -7,29 +7,20 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <fstream>
+#include <functional>
 #include <string>
 
+#include "bench/AsciiCodePage.h"
+#include "bench/BenchReport.h"
 #include "commands/Export.h"
 #include "commands/TreeExportRows.h"
-#include "scan/CodePage.h"
 #include "scan/SizeMath.h"
 
 namespace {
 
 using spandle::NodeIndex;
-
-class AsciiCodePage final : public spandle::CodePage {
-  public:
-    void Encode(std::u16string_view text, std::string& out) const override {
-        for (char16_t c : text) out += c < 0x80 ? static_cast<char>(c) : '?';
-    }
-    void Decode(std::string_view bytes, std::u16string& out) const override {
-        for (char c : bytes) out += static_cast<char16_t>(static_cast<unsigned char>(c));
-    }
-};
 
 // Root, 100 folders of 100 folders of 99 files: 1 000 101 rows, Chinese and Latin names.
 void BuildTree(spandle::TreeModel& model, uint32_t filesPerFolder) {
@@ -129,12 +120,6 @@ class FileSink final : public commands::ByteSink {
     int fd_;
 };
 
-double Seconds(const std::function<void()>& work) {
-    const auto start = std::chrono::steady_clock::now();
-    work();
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
-
 // Kilobytes of a line of /proc/self/status ("VmRSS", "VmHWM").
 long StatusKb(const std::string& key) {
     std::ifstream status("/proc/self/status");
@@ -152,11 +137,11 @@ double PeakAddedMiB(const std::function<void()>& work) {
 }
 
 void Figure(const std::string& name, double value, const char* unit) {
-    std::printf("export.%s %.3f %s\n", name.c_str(), value, unit);
+    spandle::bench::Figure(("export." + name).c_str(), value, unit);
 }
 
 void Target(const std::string& name, bool met) {
-    std::printf("target export.%s %s\n", name.c_str(), met ? "met" : "missed");
+    spandle::bench::Target(("export." + name).c_str(), met);
 }
 
 struct Format {
@@ -166,23 +151,18 @@ struct Format {
 
 void MeasureSpeed(const spandle::TreeModel& model, const Format& format, const std::string& out) {
     size_t bytes = 0;
-    double exportBest = 1e300, plainBest = 1e300;
-    for (int run = 0; run < 3; ++run) {
-        exportBest =
-            std::min(exportBest, Seconds([&] {
-                         commands::TreeExportRows rows(model, AllColumns(), GridCells(model));
-                         FileSink sink(out);
-                         commands::RenderExport(format.kind, rows, sink);
-                         bytes = sink.written;
-                     }));
-        plainBest = std::min(
-            plainBest, Seconds([&] {
-                const std::string block(commands::ExportOutput::kCapacity, 'x');
-                FileSink sink(out);
-                for (size_t left = bytes; left > 0; left -= std::min(left, block.size()))
-                    sink.Write(std::string_view(block).substr(0, std::min(left, block.size())));
-            }));
-    }
+    const double exportBest = spandle::bench::BestSeconds(3, [&] {
+        commands::TreeExportRows rows(model, AllColumns(), GridCells(model));
+        FileSink sink(out);
+        commands::RenderExport(format.kind, rows, sink);
+        bytes = sink.written;
+    });
+    const double plainBest = spandle::bench::BestSeconds(3, [&] {
+        const std::string block(commands::ExportOutput::kCapacity, 'x');
+        FileSink sink(out);
+        for (size_t left = bytes; left > 0; left -= std::min(left, block.size()))
+            sink.Write(std::string_view(block).substr(0, std::min(left, block.size())));
+    });
     const std::string name = format.name;
     Figure(name + ".rows_per_second", model.Count() / exportBest, "rows/s");
     Figure(name + ".file", bytes / 1048576.0, "MiB");
@@ -208,7 +188,7 @@ int main(int argc, char** argv) {
     const Format formats[] = {{commands::ExportKind::Html, "html"},
                               {commands::ExportKind::Rtf, "rtf"},
                               {commands::ExportKind::Text, "text"}};
-    AsciiCodePage codePage;
+    spandle::bench::AsciiCodePage codePage;
     {
         spandle::TreeModel model(codePage);
         BuildTree(model, 99);

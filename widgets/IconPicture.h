@@ -16,4 +16,16 @@ private:
     HICON icon_ = nullptr;
 };
 
+// A picture showing one of the program's drawn glyphs.
+class GlyphPicture : public Control {
+public:
+    void Create(HWND parent, int glyph, const Bounds& bounds);
+
+protected:
+    void Paint(HDC dc, const RECT& client) override;
+
+private:
+    int glyph_ = 0;
+};
+
 }  // namespace widgets

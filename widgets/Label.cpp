@@ -30,7 +30,10 @@ LRESULT Label::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     return Control::OnMessage(message, wParam, lParam);
 }
 
-Colour Label::TextColour() const { return style_.colour.value_or(CurrentLook().labelText); }
+Colour Label::TextColour() const {
+    const Look& look = CurrentLook();
+    return style_.colour.value_or(style_.onToolbar ? look.toolButtonText : look.labelText);
+}
 
 void Label::Paint(HDC dc, const RECT& client) {
     ::SetBkMode(dc, TRANSPARENT);

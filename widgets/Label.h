@@ -14,6 +14,7 @@ public:
         FontSpec font;
         std::optional<Colour> colour;  // none: the look's label colour
         bool alignRight = false;       // x of the bounds is then the right edge
+        bool onToolbar = false;        // takes the toolbar's text colour of the look
     };
     void Create(HWND parent, const std::wstring& text, int x, int y, const Style& style);
     const Style& GetStyle() const { return style_; }

@@ -4,7 +4,7 @@ namespace widgets {
 
 const Look& DefaultLook() {
     static const Look look{
-        .name = L"翠绿",
+        .name = L"清新",
         .formBackground = Rgb(240, 240, 240),
         .toolbarTop = Rgb(255, 255, 255),
         .toolbarBottom = Rgb(210, 210, 255),

@@ -55,7 +55,12 @@ start_display() {
   return 1
 }
 
-start_wineserver() { wineserver -p >/dev/null 2>&1 || true; }
+# A resident wineserver, and Wine's own services started here with no output attached:
+# started from inside a test they would inherit CTest's output pipe and hold it open.
+start_wineserver() {
+  wineserver -p >/dev/null 2>&1 || true
+  "$WINE" cmd /c exit </dev/null >/dev/null 2>&1 || true
+}
 
 stop_session() {
   wineserver -k >/dev/null 2>&1 || true

@@ -159,5 +159,54 @@ TEST_F(ScanSynthetic, AnUnreadableRootKeepsItsNode) {
     EXPECT_EQ(model.SizeOf(model.Root()), 0);
 }
 
+// Lists the root as a table of folder kinds; every other folder holds one 7-byte file.
+class ReparseReader final : public DirectoryReader {
+  public:
+    struct Kind {
+        const char16_t* name;
+        uint32_t attributes;
+        uint32_t tag;
+        bool entered;
+    };
+    static constexpr Kind kKinds[] = {
+        {u"junction", 0x410, kReparseTagMountPoint, false},
+        {u"dir-symlink", 0x410, kReparseTagSymlink, false},
+        {u"wine-link", 0x410, 0, false},           // Wine's Linux directory link
+        {u"surrogate", 0x410, 0x2000ABCD, false},  // any name-surrogate tag
+        {u"cloud", 0x410, 0x9000001A, true},       // placeholder: the data is here
+        {u"dedup", 0x410, 0x80000013, true},
+        {u"plain", 0x10, 0, true},
+    };
+
+    char16_t Separator() const override { return u'\\'; }
+    ListStatus List(std::u16string_view path, const std::atomic<bool>&,
+                    DirectoryListing& out) const override {
+        if (path != u"R:\\") {
+            out.Add(u"f", 0x20, 7, 0);
+            return ListStatus::Complete;
+        }
+        for (const Kind& k : kKinds) out.Add(k.name, k.attributes, 0, k.tag);
+        out.Add(u"file-link", 0x420, 0, kReparseTagSymlink);
+        return ListStatus::Complete;
+    }
+};
+
+TEST_F(ScanSynthetic, EntersOnlyFoldersThatAreNotNameSurrogates) {
+    const ReparseReader reader;
+    ASSERT_TRUE(scanner.Start(u"R:", model, reader));
+    ASSERT_TRUE(scanner.Wait(10s));
+    uint64_t entered = 0;
+    for (uint32_t i = 0; i < std::size(ReparseReader::kKinds); ++i) {
+        const ReparseReader::Kind& kind = ReparseReader::kKinds[i];
+        const NodeIndex n = model.Child(model.Root(), i);
+        EXPECT_EQ(model.ChildCount(n), kind.entered ? 1u : 0u) << i;
+        EXPECT_EQ(model.HasFlag(n, kNodeLinkNotFollowed), !kind.entered) << i;
+        entered += kind.entered;
+    }
+    const NodeIndex fileLink = model.Child(model.Root(), std::size(ReparseReader::kKinds));
+    EXPECT_FALSE(model.HasFlag(fileLink, kNodeLinkNotFollowed));
+    EXPECT_EQ(model.SizeOf(model.Root()), static_cast<Size>(7 * entered));
+}
+
 }  // namespace
 }  // namespace spandle

@@ -17,6 +17,8 @@ protected:
     // Lets the window handle what is queued, as the user's clicks would be.
     void Pump();
     static std::wstring TextOf(HWND window);
+    // A settings file path of this test's own, not yet existing.
+    static std::wstring FreshSettingsPath();
     // The control's rectangle in its parent's client coordinates.
     static RECT PlaceOf(HWND window);
 
