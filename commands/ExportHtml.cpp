@@ -8,7 +8,9 @@ namespace commands {
 namespace {
 
 constexpr char kCaption[] = "Profiler Unit HTML Export";
-constexpr int kIndentPixels = 18;  // the grid's own indent per level
+// Depth as leading no-break spaces: unlike CSS padding, every reader keeps them (LibreOffice
+// and spreadsheets ignore cell padding), and they survive copying the table.
+constexpr char kIndent[] = "&nbsp;&nbsp;&nbsp;&nbsp;";
 
 void AppendEscaped(std::u16string_view text, std::string& out) {
     size_t runStart = 0;
@@ -65,13 +67,9 @@ class HtmlFormat final : public ExportFormat {
     void Row(uint32_t depth, const std::vector<std::u16string>& cells, std::string& out) override {
         out += "<tr>";
         for (size_t i = 0; i < columns_.size(); ++i) {
-            if (static_cast<int>(i) == namePosition_) {
-                out += "<td style=\"padding-left:";
-                out += std::to_string(4 + depth * kIndentPixels);
-                out += "px\">";
-            } else {
-                out += columns_[i].alignRight ? "<td class=\"r\">" : "<td>";
-            }
+            out += columns_[i].alignRight ? "<td class=\"r\">" : "<td>";
+            if (static_cast<int>(i) == namePosition_)
+                for (uint32_t level = 0; level < depth; ++level) out += kIndent;
             if (i < cells.size()) AppendEscaped(cells[i], out);
             out += "</td>";
         }

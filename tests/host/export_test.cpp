@@ -64,7 +64,7 @@ TEST(TextExport, QuotesOnlyCellsThatWouldSplitTheRow) {
     }
 }
 
-// The cells of every table row, tags stripped and entities undone.
+// The cells of every table row, tags stripped, entities undone, indents dropped.
 std::vector<std::vector<std::string>> HtmlRows(const std::string& html) {
     std::vector<std::vector<std::string>> rows;
     const std::regex row("<tr>(.*?)</tr>"), cell("<t[hd][^>]*>(.*?)</t[hd]>");
@@ -73,8 +73,11 @@ std::vector<std::vector<std::string>> HtmlRows(const std::string& html) {
         rows.emplace_back();
         for (std::sregex_iterator c(inner.begin(), inner.end(), cell); c != end; ++c) {
             std::string text = (*c)[1];
-            for (const auto& [entity, plain] :
-                 {std::pair{"&lt;", "<"}, {"&gt;", ">"}, {"&quot;", "\""}, {"&amp;", "&"}}) {
+            for (const auto& [entity, plain] : {std::pair{"&nbsp;", ""},
+                                                {"&lt;", "<"},
+                                                {"&gt;", ">"},
+                                                {"&quot;", "\""},
+                                                {"&amp;", "&"}}) {
                 for (size_t at; (at = text.find(entity)) != std::string::npos;)
                     text.replace(at, std::string(entity).size(), plain);
             }
@@ -96,15 +99,12 @@ TEST(HtmlExport, DeclaresUtf8CaptionsTheTableAndHoldsEveryRowInOrder) {
         {"1,000", "Песня.mp3", "81.03%", ""},
         {"234", "\xF0\x9F\x98\x80 a&b<c>{d}.txt", "18.96%", ""}};
     EXPECT_EQ(HtmlRows(html), expected);
-    // Depth shows as the name cell's indent: 0, 1, 2, 1 levels.
-    std::vector<int> indents;
-    const std::regex padding("padding-left:(\\d+)px");
-    for (std::sregex_iterator p(html.begin(), html.end(), padding), end; p != end; ++p)
-        indents.push_back(std::stoi((*p)[1]));
-    ASSERT_EQ(indents.size(), 4u);
-    EXPECT_LT(indents[0], indents[1]);
-    EXPECT_LT(indents[1], indents[2]);
-    EXPECT_EQ(indents[1], indents[3]);
+    // Depth shows as four no-break spaces a level before the name.
+    for (const auto& [name, depth] : {std::pair{"D:\\数据", 0}, {"音乐", 1}, {"Песня.mp3", 2}}) {
+        std::string indented;
+        for (int i = 0; i < depth; ++i) indented += "&nbsp;&nbsp;&nbsp;&nbsp;";
+        EXPECT_NE(html.find("<td>" + indented + name + "</td>"), std::string::npos) << name;
+    }
 }
 
 TEST(RtfExport, IsAsciiWithUnicodeEscapesAChineseFontAndBalancedGroups) {
