@@ -12,7 +12,9 @@ using widgets::FontSpec;
 const FontSpec kFormFont{L"Arial", -11};
 constexpr int kToolbarHeight = 68, kStatusHeight = 21, kPanel1Height = 104;
 
-widgets::Label::Style Plain() { return {kFormFont, std::nullopt, false}; }
+widgets::Label::Style Plain() {
+    return {kFormFont, std::nullopt, false};
+}
 
 }  // namespace
 
@@ -86,6 +88,9 @@ void TFormSpandle::CreateReportPage(HWND page) {
     RzPageControl1.AddPage(L"网格");
     RzPageControl1.AddPage(L"饼图");
     RzPageControl1.AddPage(L"摘要");
+    CreateGrid(RzPageControl1.Page(TabGrid).Handle());
+    PiePage.Create(RzPageControl1.Page(TabPie).Handle());
+    SummaryPage.Create(RzPageControl1.Page(TabSummary).Handle());
 }
 
 void TFormSpandle::CreateAboutPage(HWND page) {
@@ -112,6 +117,9 @@ void TFormSpandle::LayoutControls() {
     RECT page = RzPageControlMain.Page(TabReport).ClientRect();
     Panel1.SetPixelBounds({0, 0, page.right, Scale(kPanel1Height)});
     RzPageControl1.SetPixelBounds({0, Scale(kPanel1Height), page.right, page.bottom});
+    vts.SetPixelBounds(RzPageControl1.Page(TabGrid).ClientRect());
+    PiePage.Layout();
+    SummaryPage.Layout();
     // The Options page's bands are aligned to the top and as wide as the page.
     const int y1 = Scale(41), y2 = y1 + Scale(160), y3 = y2 + Scale(41);
     Panel3.SetPixelBounds({0, 0, page.right, y1});

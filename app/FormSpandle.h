@@ -9,14 +9,21 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <iosfwd>
 #include <string>
 #include <vector>
 
 #include "scan/AnsiCodePage.h"
 #include "scan/DirectoryReader.h"
+#include "scan/NodeRecord.h"
 #include "scan/Scanner.h"
 #include "scan/TreeModel.h"
 #include "scan/Win32DirectoryReader.h"
+#include "views/FolderPiePage.h"
+#include "views/VolumeSummaryPage.h"
+#include "views/GridOwner.h"
+#include "views/ImageListEx.h"
+#include "views/ModelRows.h"
 #include "widgets/BitButton.h"
 #include "widgets/CheckBox.h"
 #include "widgets/GroupBox.h"
@@ -28,6 +35,7 @@
 #include "widgets/Radar.h"
 #include "widgets/StatusBar.h"
 #include "widgets/ToolBar.h"
+#include "widgets/TreeGrid.h"
 #include "widgets/UrlLabel.h"
 
 namespace app {
@@ -81,8 +89,9 @@ public:
     void BTNCancelClick();
     void Timer1Timer();
     void RzBtnDirectoryClick();
-    // Filled by the pie and summary pages.
-    void ShowVolumeSummary(const std::wstring& drive);
+    // Filled by the pie and summary pages. An empty path clears the summary; any other
+    // describes the volume that holds it.
+    void ShowVolumeSummary(const std::wstring& path);
     void FillFolderPie(spandle::NodeIndex node);
 
     // Settings and the Options page.
@@ -92,13 +101,26 @@ public:
     void CB1Click(widgets::CheckBox& sender);
     void RadioButton1Click(widgets::RadioButton& sender);
     std::wstring SettingsPath() const;
-    // The grid's column option sets: shown 0x8FF, hidden 0x87F (without the visible bit).
-    static constexpr uint32_t kColumnShown = 0x8FF, kColumnHidden = 0x87F;
-    uint32_t ColumnOptions(int column) const { return columnOptions_[static_cast<size_t>(column)]; }
+    uint32_t ColumnOptions(int column) const { return vts.ColumnOptions(column); }
     // Explorer integration.
     void BTNAddRegClick();
     void BTNDelRegClick();
     void WMDropFiles(HDROP drop);
+    // Result grid (views/GridHandlers.cpp).
+    std::wstring vtsGetText(spandle::NodeIndex node, int column) const;
+    int vtsCompareNodes(spandle::NodeIndex a, spandle::NodeIndex b, int column) const;
+    void vtsHeaderClick(int column);
+    void vtsAfterCellPaint(HDC dc, spandle::NodeIndex node, int column, const RECT& cell) const;
+    void vtsFocusChanged(spandle::NodeIndex node, int column);
+    void vtsCollapsed(spandle::NodeIndex node);
+    int vtsGetImageIndex(spandle::NodeIndex node, int column);
+    HMENU vtsGetPopupMenu(spandle::NodeIndex node, int column, POINT screen);
+    void vtsSaveNode(spandle::NodeIndex node, std::ostream& stream) const;
+    spandle::RecordNode vtsLoadNode(std::istream& stream) const;
+    // The row's full path: its name and its ancestors', each followed by "\".
+    std::wstring NodePath(spandle::NodeIndex node) const;
+    // Orders siblings by column 0 (name) or 1 (size); other columns keep the order.
+    void SortTree(int column, bool ascending);
 
     std::wstring HelpFilePath() const;
     // The busy state of the report page: Run disabled and Cancel shown.
@@ -117,6 +139,8 @@ public:
     widgets::Label Label3, LabCur, Label7, Label9, Label8, Label10, Label14, Label13, Label15;
     widgets::BitButton RzBtnDirectory, BTNRun, BTNCancel;
     widgets::PageControl RzPageControl1;
+    views::FolderPiePage PiePage;
+    views::VolumeSummaryPage SummaryPage;
     widgets::Panel Panel3, Panel2;
     widgets::GlyphPicture Image5, Image4;
     widgets::Label Label4, Label12;
@@ -130,6 +154,7 @@ public:
     widgets::Label Label1, Label2, Label5, Label6;
     widgets::UrlLabel RzURLLabel4, RzURLLabel1;
     widgets::StatusBar AppStatusBar;
+    widgets::TreeGrid vts;
 
     static constexpr int TabReport = 0, TabOptions = 1, TabAbout = 2;
     static constexpr int TabGrid = 0, TabPie = 1, TabSummary = 2;
@@ -148,6 +173,9 @@ public:
     bool FAutoAnalyze = true;
     std::array<bool, 6> FShowColumn{true, true, true, true, true, true};
     int32_t FSkinIndex = 1;
+    views::TImageListEx FIconList;
+    HMENU PmTree = nullptr;  // the grid's context menu, made with the commands
+    spandle::NumberSeparators FSeparators;
 
 private:
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
@@ -171,6 +199,7 @@ private:
             ReportException(hwnd_, error);
         }
     }
+    void CreateGrid(HWND page);
     void LayoutControls();
     void AssignMessageTexts();
     void RunCreateSteps();
@@ -186,12 +215,12 @@ private:
     HWND hwnd_ = nullptr;
     spandle::AnsiCodePage codePage_;
     spandle::TreeModel model_{codePage_};
+    views::ModelRows gridRows_{model_};
+    views::FormGridOwner gridOwner_{*this};
     spandle::Win32DirectoryReader fileSystem_;
     spandle::Scanner scanner_;
     bool scanActive_ = false;
     bool lastRunFailed_ = false;
-    std::array<uint32_t, 7> columnOptions_{kColumnShown, kColumnShown, kColumnShown, kColumnShown,
-                                           kColumnShown, kColumnShown, kColumnShown};
     HICON icon_ = nullptr;
 };
 

@@ -51,7 +51,7 @@ void TFormSpandle::BTNRunClick() {
     Label9.SetText(L"0");
     Label10.SetText(L"0");
     ::SetTimer(hwnd_, kTimer1, 1000, nullptr);
-    ShowVolumeSummary(FPath.substr(0, 1));
+    ShowVolumeSummary(FPath);
     AnalyzeFolder(FPath);
     if (lastRunFailed_)
         Label13.SetText(L"");
@@ -74,12 +74,24 @@ void TFormSpandle::AnalyzeFolder(const std::wstring& path) {
     }
     std::wstring folder = path;
     if (folder.back() != L'\\') folder += L'\\';
+    // The grid shows nothing while the scanner owns the tree; its end sorts the new tree.
+    struct Batch {
+        widgets::TreeGrid& grid;
+        ~Batch() { grid.EndUpdate(); }
+    } batch{vts};
+    vts.BeginUpdate();
+    vts.Clear();
     if (!ScanTree(folder)) {
         model_.Clear();
         MessageBox(FMsgScanError + folder, FMsgTitle, MB_OK | MB_ICONERROR);
         lastRunFailed_ = true;
     }
-    if (model_.Root() != spandle::kNoNode) FillFolderPie(model_.Root());
+    const spandle::NodeIndex root = model_.Root();
+    if (root == spandle::kNoNode) return;
+    FillFolderPie(root);
+    vts.Select(root);
+    vts.SetExpanded(root, true);
+    vts.SetFocusedNode(root);
 }
 
 bool TFormSpandle::ScanTree(const std::wstring& folder) {

@@ -1,6 +1,5 @@
 // The display order of a folder's children for the current sort, built when first asked for.
 #include <algorithm>
-#include <cstring>
 #include <numeric>
 #include <string>
 
@@ -19,7 +18,11 @@ class NameKeys {
         offsets_.reserve(names_.size() + 1);
         for (std::u16string_view name : names_) {
             offsets_.push_back(bytes_.size());
-            codePage.Encode(name, bytes_);
+            // Every ANSI code page is ASCII below 0x80: only other names need converting.
+            if (std::all_of(name.begin(), name.end(), [](char16_t c) { return c < 0x80; }))
+                bytes_.append(name.begin(), name.end());
+            else
+                codePage.Encode(name, bytes_);
         }
         offsets_.push_back(bytes_.size());
         for (char& c : bytes_) {
@@ -27,13 +30,29 @@ class NameKeys {
         }
     }
 
+    // Eight key bytes from offset as a big-endian number, zero past the end: names hold no
+    // zero byte, so these numbers order as the keys do.
+    uint64_t Head(uint32_t i, size_t offset) const {
+        const size_t begin = offsets_[i] + offset, end = offsets_[i + 1];
+        uint64_t head = 0;
+        for (size_t k = 0; k < 8; ++k) {
+            const size_t at = begin + k;
+            head = head << 8 | (at < end ? static_cast<unsigned char>(bytes_[at]) : 0u);
+        }
+        return head;
+    }
+
     // Total: equal keys fall back to the UTF-16 text.
     int Compare(uint32_t a, uint32_t b) const {
         const size_t la = offsets_[a + 1] - offsets_[a];
         const size_t lb = offsets_[b + 1] - offsets_[b];
         const size_t common = std::min(la, lb);
-        const int c = common ? std::memcmp(&bytes_[offsets_[a]], &bytes_[offsets_[b]], common) : 0;
-        if (c != 0) return c;
+        // An inline loop: the C library's memcmp is a slow call on some runtimes (Wine's).
+        const auto* x = reinterpret_cast<const unsigned char*>(bytes_.data() + offsets_[a]);
+        const auto* y = reinterpret_cast<const unsigned char*>(bytes_.data() + offsets_[b]);
+        for (size_t i = 0; i < common; ++i) {
+            if (x[i] != y[i]) return x[i] < y[i] ? -1 : 1;
+        }
         if (la != lb) return la < lb ? -1 : 1;
         return names_[a].compare(names_[b]);
     }
@@ -67,22 +86,38 @@ void TreeModel::SortChildren(NodeIndex folder, std::vector<uint32_t>& places) co
     std::iota(places.begin(), places.end(), 0u);
     const bool ascending = sort_.ascending;
     if (sort_.column == SortColumn::Size) {
-        std::vector<Size> sizes(n);
-        for (uint32_t i = 0; i < n; ++i) sizes[i] = SizeOf(first + i);
-        std::sort(places.begin(), places.end(), [&](uint32_t a, uint32_t b) {
-            if (sizes[a] != sizes[b]) return ascending ? sizes[a] < sizes[b] : sizes[a] > sizes[b];
-            return a < b;
+        // Keys and places side by side, so the sort reads memory in order.
+        struct Keyed {
+            Size size;
+            uint32_t place;
+        };
+        std::vector<Keyed> keyed(n);
+        for (uint32_t i = 0; i < n; ++i) keyed[i] = {SizeOf(first + i), i};
+        std::sort(keyed.begin(), keyed.end(), [ascending](const Keyed& a, const Keyed& b) {
+            if (a.size != b.size) return ascending ? a.size < b.size : a.size > b.size;
+            return a.place < b.place;
         });
+        for (uint32_t i = 0; i < n; ++i) places[i] = keyed[i].place;
         return;
     }
     std::vector<std::u16string_view> names(n);
     for (uint32_t i = 0; i < n; ++i) names[i] = Name(first + i);
     const NameKeys keys(codePage_, std::move(names));
-    std::sort(places.begin(), places.end(), [&](uint32_t a, uint32_t b) {
-        const int c = keys.Compare(a, b);
+    // The first 16 key bytes travel with each place, so most comparisons read no further.
+    struct Keyed {
+        uint64_t head[2];
+        uint32_t place;
+    };
+    std::vector<Keyed> keyed(n);
+    for (uint32_t i = 0; i < n; ++i) keyed[i] = {{keys.Head(i, 0), keys.Head(i, 8)}, i};
+    std::sort(keyed.begin(), keyed.end(), [&](const Keyed& a, const Keyed& b) {
+        int c = a.head[0] != b.head[0] ? (a.head[0] < b.head[0] ? -1 : 1)
+                : a.head[1] != b.head[1] ? (a.head[1] < b.head[1] ? -1 : 1)
+                                         : keys.Compare(a.place, b.place);
         if (c != 0) return ascending ? c < 0 : c > 0;
-        return a < b;
+        return a.place < b.place;
     });
+    for (uint32_t i = 0; i < n; ++i) places[i] = keyed[i].place;
 }
 
 void TreeModel::EnsureDisplayOrder(NodeIndex folder) const {

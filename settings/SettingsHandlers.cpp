@@ -1,6 +1,7 @@
 // The three settings: read once at start, written the moment one changes on the Options page.
 #include "app/FormSpandle.h"
 #include "settings/SettingsFile.h"
+#include "widgets/GridColumns.h"
 #include "widgets/Skins.h"
 
 namespace app {
@@ -73,8 +74,9 @@ void TFormSpandle::ApplySkin(int32_t number) {
     ::RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
+// Showing or hiding replaces the column's whole option set.
 void TFormSpandle::ShowColumn(int column, bool shown) {
-    columnOptions_[static_cast<size_t>(column)] = shown ? kColumnShown : kColumnHidden;
+    vts.SetColumnOptions(column, shown ? widgets::kColumnShown : widgets::kColumnHidden);
 }
 
 }  // namespace app

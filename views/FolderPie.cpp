@@ -1,9 +1,13 @@
 // The pie of the analysed folder's children.
 #include "app/FormSpandle.h"
+#include "platform/RegionalSettings.h"
+#include "views/FolderSlices.h"
 
 namespace app {
 
-// The pie page's chart arrives with the page itself; until then there is nothing to fill.
-void TFormSpandle::FillFolderPie(spandle::NodeIndex) {}
+void TFormSpandle::FillFolderPie(spandle::NodeIndex node) {
+    PiePage.Show(
+        views::FolderSlices(model_, node, FMsgSmallSlices, platform::UserNumberSeparators()));
+}
 
 }  // namespace app
