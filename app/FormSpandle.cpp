@@ -6,6 +6,7 @@
 
 #include "app/AppInfo.h"
 #include "app/MessageTexts.h"
+#include "commands/ContextMenu.h"
 #include "platform/Services.h"
 #include "resources/resource.h"
 #include "widgets/Accelerators.h"
@@ -50,6 +51,7 @@ TFormSpandle::TFormSpandle(FormOptions options) : options_(std::move(options)) {
     CreateWindowFrame();
     widgets::SetErrorReporter([this](const std::exception& e) { ReportException(hwnd_, e); });
     CreateControls();
+    PmTree = commands::CreatePmTree();
     FormCreate();
 }
 
@@ -59,6 +61,7 @@ TFormSpandle::~TFormSpandle() {
         ::DestroyWindow(window);
     }
     widgets::SetErrorReporter(nullptr);
+    ::DestroyMenu(PmTree);
 }
 
 void TFormSpandle::CreateWindowFrame() {

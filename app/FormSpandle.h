@@ -13,6 +13,8 @@
 #include <string>
 #include <vector>
 
+#include "commands/CommandPaths.h"
+#include "commands/Export.h"
 #include "scan/AnsiCodePage.h"
 #include "scan/DirectoryReader.h"
 #include "scan/NodeRecord.h"
@@ -121,6 +123,19 @@ public:
     std::wstring NodePath(spandle::NodeIndex node) const;
     // Orders siblings by column 0 (name) or 1 (size); other columns keep the order.
     void SortTree(int column, bool ascending);
+    // Context menu of the grid (commands/CommandHandlers.cpp, commands/ExportHandlers.cpp).
+    void PmTreeCommand(UINT command);
+    void NRMClick();
+    void NOpenClick();
+    void NSerchClick();
+    void NPropertyClick();
+    void NFindMaxClick();
+    void NExpClick();
+    void NCollapseClick();
+    void NCountClick();
+    void Html1Click();
+    void Rtf1Click();
+    void Text1Click();
 
     std::wstring HelpFilePath() const;
     // The busy state of the report page: Run disabled and Cancel shown.
@@ -210,6 +225,9 @@ private:
     bool ScanTree(const std::wstring& path);
     void WaitForScan();
     void ShowScanProgress();
+    void FocusLargestFile(spandle::NodeIndex node);
+    void RunOnFocusedRow(commands::ShellRequest (*request)(std::wstring_view, bool));
+    void SaveExport(commands::ExportKind kind);
 
     FormOptions options_;
     HWND hwnd_ = nullptr;

@@ -44,6 +44,19 @@ uint64_t Magnitude(int64_t v) {
     return v < 0 ? uint64_t{0} - static_cast<uint64_t>(v) : static_cast<uint64_t>(v);
 }
 
+// Decimal digits without std::to_wstring, which goes through swprintf: every cell text of the
+// grid and of an export passes here, millions of times for a large tree.
+std::wstring Digits(uint64_t value) {
+    wchar_t buffer[20];
+    wchar_t* end = buffer + 20;
+    wchar_t* p = end;
+    do {
+        *--p = static_cast<wchar_t>(L'0' + value % 10);
+        value /= 10;
+    } while (value != 0);
+    return std::wstring(p, end);
+}
+
 // Rounds value / unit to the given number of decimals (0 or 1), halves away from zero,
 // and returns the result in units of 10^-decimals.
 uint64_t RoundedUnits(uint64_t value, uint64_t unit, int decimals) {
@@ -82,7 +95,7 @@ Share ShareScaled(Size part, Size whole) {
 }
 
 std::wstring FormatGrouped(uint64_t value, const std::wstring& thousands) {
-    const std::wstring digits = std::to_wstring(value);
+    const std::wstring digits = Digits(value);
     std::wstring text;
     for (size_t i = 0; i < digits.size(); ++i) {
         if (i > 0 && (digits.size() - i) % 3 == 0) text += thousands;
@@ -93,7 +106,7 @@ std::wstring FormatGrouped(uint64_t value, const std::wstring& thousands) {
 
 std::wstring FormatSize(Size size, const NumberSeparators& separators) {
     constexpr Size kKilo = 1024, kMega = 1048576, kGiga = 1073741824;
-    if (size < kKilo) return std::to_wstring(size) + L"Byte";
+    if (size < kKilo) return (size < 0 ? L"-" : L"") + Digits(Magnitude(size)) + L"Byte";
     const auto value = static_cast<uint64_t>(size);
     if (size < kMega) return FixedText(RoundedUnits(value, kKilo, 0), 0, separators) + L"KB";
     if (size < kGiga) return FixedText(RoundedUnits(value, kMega, 1), 1, separators) + L"MB";
@@ -104,7 +117,7 @@ std::wstring FormatShareNumber(Share share, const std::wstring& decimal) {
     const uint64_t hundredths = (Magnitude(share) + 5) / 10;
     std::wstring text = share < 0 && hundredths > 0 ? L"-" : L"";
     const uint64_t cents = hundredths % 100;
-    text += std::to_wstring(hundredths / 100) + decimal;
+    text += Digits(hundredths / 100) + decimal;
     text += static_cast<wchar_t>(L'0' + cents / 10);
     text += static_cast<wchar_t>(L'0' + cents % 10);
     return text;

@@ -57,8 +57,17 @@ std::pair<char32_t, size_t> DecodeUtf8(std::string_view text, size_t i) {
 std::string ToUtf8(std::u16string_view text) {
     std::string out;
     out.reserve(text.size());
+    AppendUtf8(text, out);
+    return out;
+}
+
+void AppendUtf8(std::u16string_view text, std::string& out) {
     for (size_t i = 0; i < text.size(); ++i) {
         char32_t c = text[i];
+        if (c < 0x80) {  // most characters of most names
+            out += static_cast<char>(c);
+            continue;
+        }
         if (c >= 0xD800 && c < 0xDC00 && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
             text[i + 1] < 0xE000) {
             c = 0x10000 + ((c - 0xD800) << 10) + (text[++i] - 0xDC00);
@@ -67,7 +76,6 @@ std::string ToUtf8(std::u16string_view text) {
         }
         PutUtf8(c, out);
     }
-    return out;
 }
 
 std::u16string FromUtf8(std::string_view text) {

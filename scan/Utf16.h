@@ -8,6 +8,8 @@ namespace spandle {
 
 // Unpaired surrogates become U+FFFD.
 std::string ToUtf8(std::u16string_view text);
+// The same, appended to out, for writers that reuse one buffer.
+void AppendUtf8(std::u16string_view text, std::string& out);
 // Invalid bytes become U+FFFD.
 std::u16string FromUtf8(std::string_view text);
 

@@ -111,5 +111,8 @@ void FormGridOwner::Collapsed(widgets::RowId row) {
 HMENU FormGridOwner::PopupMenu(widgets::RowId row, int column, POINT screen) {
     return form_.vtsGetPopupMenu(row, column, screen);
 }
+void FormGridOwner::MenuCommand(UINT command) {
+    form_.PmTreeCommand(command);
+}
 
 }  // namespace views

@@ -21,6 +21,7 @@ class FormGridOwner final : public widgets::TreeGridOwner {
     void FocusChanged(widgets::RowId row, int column) override;
     void Collapsed(widgets::RowId row) override;
     HMENU PopupMenu(widgets::RowId row, int column, POINT screen) override;
+    void MenuCommand(UINT command) override;
 
   private:
     app::TFormSpandle& form_;
