@@ -7,6 +7,7 @@
 #include "app/FormSpandle.h"
 #include "app/MessageLoop.h"
 #include "platform/Services.h"
+#include "scan/Utf16.h"
 #include "scan/Wow64Redirection.h"
 
 namespace app {
@@ -14,8 +15,6 @@ namespace {
 
 constexpr UINT_PTR kTimer1 = 1;
 constexpr DWORD kProgressIntervalMs = 100;
-
-std::wstring Wide(const std::u16string& text) { return std::wstring(text.begin(), text.end()); }
 
 }  // namespace
 
@@ -135,7 +134,7 @@ void TFormSpandle::ShowScanProgress() {
     const spandle::ScanProgress progress = scanner_.Progress();
     FFileCount = static_cast<int32_t>(progress.entriesAdded);
     if (FFileCount > 0) Label9.SetText(std::to_wstring(FFileCount));
-    if (!progress.currentFolder.empty()) AppStatusBar.Panel().SetText(Wide(progress.currentFolder));
+    if (!progress.currentFolder.empty()) AppStatusBar.Panel().SetText(spandle::ToWide(progress.currentFolder));
 }
 
 void TFormSpandle::BTNCancelClick() {

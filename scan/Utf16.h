@@ -13,4 +13,9 @@ void AppendUtf8(std::u16string_view text, std::string& out);
 // Invalid bytes become U+FFFD.
 std::u16string FromUtf8(std::string_view text);
 
+// The same code units as a wide string: exact where wchar_t is UTF-16 (Windows).
+inline std::wstring ToWide(std::u16string_view text) {
+    return std::wstring(text.begin(), text.end());
+}
+
 }  // namespace spandle

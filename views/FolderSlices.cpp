@@ -1,13 +1,8 @@
 #include "views/FolderSlices.h"
 
+#include "scan/Utf16.h"
+
 namespace views {
-namespace {
-
-std::wstring Wide(std::u16string_view text) {
-    return std::wstring(text.begin(), text.end());
-}
-
-}  // namespace
 
 std::vector<FolderSlice> FolderSlices(const spandle::TreeModel& model, spandle::NodeIndex folder,
                                       const std::wstring& restText,
@@ -23,7 +18,7 @@ std::vector<FolderSlice> FolderSlices(const spandle::TreeModel& model, spandle::
         if (total <= 0 || size <= total / 20) continue;
         sum += size;
         slices.push_back(
-            {size, Wide(model.Name(child)) + L"\r" + spandle::FormatSize(size, separators)});
+            {size, spandle::ToWide(model.Name(child)) + L"\r" + spandle::FormatSize(size, separators)});
     }
     if (sum < total)
         slices.push_back(

@@ -1,6 +1,7 @@
 #include "views/GridText.h"
 
 #include "scan/CodePage.h"
+#include "scan/Utf16.h"
 
 namespace views {
 namespace {
@@ -9,10 +10,6 @@ using spandle::kNoNode;
 using spandle::NodeIndex;
 using spandle::Size;
 using spandle::TreeModel;
-
-std::wstring Wide(std::u16string_view text) {
-    return std::wstring(text.begin(), text.end());
-}
 
 std::wstring ShareText(Size part, Size whole, const std::wstring& decimal) {
     if (whole == 0) return L"- %";
@@ -38,7 +35,7 @@ std::wstring CellText(const TreeModel& model, NodeIndex node, int column,
     const NodeIndex parent = model.Parent(node);
     switch (column) {
         case kColumnName:
-            return Wide(model.Name(node));
+            return spandle::ToWide(model.Name(node));
         case kColumnBytes:
             return size == 0
                        ? L""
@@ -60,7 +57,7 @@ std::wstring NodePath(const TreeModel& model, NodeIndex node) {
     if (node == kNoNode) return L"\\";
     std::wstring path;
     for (NodeIndex n = node; n != kNoNode; n = model.Parent(n))
-        path.insert(0, Wide(model.Name(n)) + L'\\');
+        path.insert(0, spandle::ToWide(model.Name(n)) + L'\\');
     return path;
 }
 

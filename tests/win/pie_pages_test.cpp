@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "platform/VolumeQueries.h"
+#include "scan/Utf16.h"
 #include "support/FormFixture.h"
 #include "support/Screenshot.h"
 #include "support/TempFolder.h"
@@ -48,10 +49,6 @@ class FakeVolumes final : public platform::VolumeQueries {
     std::vector<std::wstring> rootRequests, asked;
 };
 
-std::wstring Wide(std::u16string_view text) {
-    return std::wstring(text.begin(), text.end());
-}
-
 class PiePages : public FormFixture {
   protected:
     void Run(const std::wstring& path) {
@@ -86,7 +83,7 @@ TEST_F(PiePages, TheFolderPieHoldsTheChildrenAboveFivePercentInScanOrderAndTheRe
     for (uint32_t i = 0; i < model.ChildCount(model.Root()); ++i) {
         const spandle::NodeIndex child = model.Child(model.Root(), i);
         if (model.SizeOf(child) > 50)
-            expected.push_back(Wide(model.Name(child)) + L"\r" +
+            expected.push_back(spandle::ToWide(model.Name(child)) + L"\r" +
                                std::to_wstring(model.SizeOf(child)) + L"Byte");
     }
     expected.push_back(L"所有<5%合集\r100Byte");

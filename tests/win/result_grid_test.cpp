@@ -4,6 +4,7 @@
 #include <thread>
 
 #include "scan/SyntheticReader.h"
+#include "scan/Utf16.h"
 #include "support/FormFixture.h"
 #include "support/Screenshot.h"
 #include "support/TempFolder.h"
@@ -15,10 +16,6 @@ using spandle::NodeIndex;
 using testing_support::FormFixture;
 using testing_support::ScreenPixel;
 using testing_support::TempFolder;
-
-std::wstring Wide(std::u16string_view s) {
-    return std::wstring(s.begin(), s.end());
-}
 
 // <temp>              200000
 //   大文件夹\          174510
@@ -43,7 +40,7 @@ class ResultGrid : public FormFixture {
     NodeIndex Find(const std::wstring& name) const {
         const auto& model = form->Model();
         for (NodeIndex n = 0; n < model.Count(); ++n)
-            if (Wide(model.Name(n)) == name) return n;
+            if (spandle::ToWide(model.Name(n)) == name) return n;
         ADD_FAILURE() << "no row " << testing::PrintToString(name);
         return spandle::kNoNode;
     }
@@ -324,7 +321,7 @@ TEST_F(ResultGrid, ANodeStreamsAsIts320ByteRecord) {
     EXPECT_EQ(stream.str().size(), 320u);
     EXPECT_EQ(stream.str().substr(44, 8), "\xB1\xA8\xB8\xE6.txt");  // the name in GBK
     const spandle::RecordNode back = form->vtsLoadNode(stream);
-    EXPECT_EQ(Wide(back.name), L"报告.txt");
+    EXPECT_EQ(spandle::ToWide(back.name), L"报告.txt");
     EXPECT_EQ(back.size, 24690u);
     EXPECT_EQ(back.attributes & 0x10u, 0u);
 }
